@@ -1,0 +1,3 @@
+#version 110
+void main() { gl_FragColor = vec4(0.0, 0.0, 0.0, 1.0); }
+//~
