@@ -2,11 +2,11 @@
 #
 # By default the source is Debian's glfw3 source package (downloaded by
 # tools/setup.sh into build-deps/), unpacked into the build tree and patched
-# there. Someone building elsewhere can point GLFW_SOURCE_DIR at an unpacked
+# there. Someone building elsewhere can point VELTRANE_GLFW_SOURCE_DIR at an unpacked
 # GLFW 3.3.8 tree instead; our patches are applied to a copy of it.
-set(GLFW_SOURCE_ARCHIVE "${PROJECT_SOURCE_DIR}/build-deps/glfw3_3.3.8.orig.tar.gz"
+set(VELTRANE_GLFW_ARCHIVE "${PROJECT_SOURCE_DIR}/build-deps/glfw3_3.3.8.orig.tar.gz"
     CACHE FILEPATH "GLFW 3.3.8 source archive")
-set(GLFW_SOURCE_DIR "" CACHE PATH "An unpacked GLFW 3.3.8 source tree (overrides the archive)")
+set(VELTRANE_GLFW_SOURCE_DIR "" CACHE PATH "An unpacked GLFW 3.3.8 source tree (overrides the archive)")
 
 set(glfw_root "${CMAKE_BINARY_DIR}/_deps/glfw-src")
 set(glfw_tree "${glfw_root}/glfw-3.3.8")
@@ -14,7 +14,7 @@ file(GLOB glfw_patches "${PROJECT_SOURCE_DIR}/app/window_adoption/*.patch")
 list(SORT glfw_patches)
 
 # Re-unpack whenever the source or a patch changes.
-set(glfw_inputs "${GLFW_SOURCE_DIR};${GLFW_SOURCE_ARCHIVE}")
+set(glfw_inputs "${VELTRANE_GLFW_SOURCE_DIR};${VELTRANE_GLFW_ARCHIVE}")
 foreach(p IN LISTS glfw_patches)
   file(SHA256 "${p}" h)
   string(APPEND glfw_inputs ";${h}")
@@ -30,14 +30,14 @@ endif()
 if(NOT glfw_old_stamp STREQUAL glfw_stamp_value)
   file(REMOVE_RECURSE "${glfw_root}")
   file(MAKE_DIRECTORY "${glfw_root}")
-  if(GLFW_SOURCE_DIR)
-    file(COPY "${GLFW_SOURCE_DIR}/" DESTINATION "${glfw_tree}")
+  if(VELTRANE_GLFW_SOURCE_DIR)
+    file(COPY "${VELTRANE_GLFW_SOURCE_DIR}/" DESTINATION "${glfw_tree}")
   else()
-    if(NOT EXISTS "${GLFW_SOURCE_ARCHIVE}")
-      message(FATAL_ERROR "GLFW source not found at ${GLFW_SOURCE_ARCHIVE}: "
-                          "run tools/setup.sh or set GLFW_SOURCE_DIR")
+    if(NOT EXISTS "${VELTRANE_GLFW_ARCHIVE}")
+      message(FATAL_ERROR "GLFW source not found at ${VELTRANE_GLFW_ARCHIVE}: "
+                          "run tools/setup.sh or set VELTRANE_GLFW_SOURCE_DIR")
     endif()
-    file(ARCHIVE_EXTRACT INPUT "${GLFW_SOURCE_ARCHIVE}" DESTINATION "${glfw_root}")
+    file(ARCHIVE_EXTRACT INPUT "${VELTRANE_GLFW_ARCHIVE}" DESTINATION "${glfw_root}")
   endif()
   find_program(PATCH_EXECUTABLE patch)
   find_program(GIT_EXECUTABLE git)
