@@ -14,5 +14,7 @@ inline HWND hostWindowHandle(const ScreensaverArgs& args) {
 }
 
 // Opens the GLFW window that draws into the host's preview window, with the
-// current window hints, or returns null when there is none to draw into.
+// current window hints: a child window of our own covering the host's client
+// area. When the host names no window or no context can be had, the process
+// ends quietly with exit code 0, so this never returns null.
 GLFWwindow* openPreviewWindow(HWND host);
