@@ -14,9 +14,6 @@
 #include "render/gl_api.h"
 
 ScreensaverApp* screensaverApp = nullptr;
-std::int32_t windowWidth = 0;
-std::int32_t windowHeight = 0;
-float windowAspect = 0.0f;
 
 namespace {
 
@@ -55,14 +52,6 @@ void setWindowIcon(GLFWwindow* window) {
 }
 
 }  // namespace
-
-void setDrawingSize(int width, int height) {
-  windowWidth = width;
-  windowHeight = height;
-  if (height != 0) {
-    windowAspect = static_cast<float>(width) / static_cast<float>(height);
-  }
-}
 
 int windowsVersion() {
   const DWORD version = GetVersion();

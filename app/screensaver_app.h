@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/command_line.h"
+#include "app/drawing_size.h"
 
 struct GLFWwindow;
 
@@ -26,18 +27,9 @@ class ScreensaverApp {
 // The process-wide saver, set by the entry point; the frame loop reads its window.
 extern ScreensaverApp* screensaverApp;
 
-// The drawing size in pixels, kept up to date by the window-size callback.
-extern std::int32_t windowWidth;
-extern std::int32_t windowHeight;
-extern float windowAspect;
-
 // Windows' version as major * 10 + minor (6.0 gives 60).
 int windowsVersion();
 
 // The primary monitor's current video mode: width for selector 0, height for 1.
 // 0 when there is no monitor or no mode.
 int primaryMonitorSize(int selector);
-
-// Updates the drawing size; a zero height (a minimised window) keeps the
-// previous aspect ratio so the projection stays finite.
-void setDrawingSize(int width, int height);
