@@ -1,7 +1,7 @@
 # Settings of the cross build for 64-bit Windows.
 
 # Everything static: the .scr must need nothing but Windows' own DLLs.
-add_link_options(-static -static-libgcc -static-libstdc++)
+add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 include(cmake/glfw.cmake)
