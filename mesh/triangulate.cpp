@@ -23,6 +23,17 @@ void appendMatches(const std::vector<Vertex>& corners, const Vector3& first,
   }
 }
 
+// The first remaining corner at position; a position that equals nothing,
+// not even itself (NaN), falls back to the corner at fallback, so every ear
+// removes a corner and the clipping always ends.
+std::size_t firstAtPosition(const std::vector<Vertex>& remaining, const Vector3& position,
+                            std::size_t fallback) {
+  for (std::size_t k = 0; k < remaining.size(); ++k) {
+    if (remaining[k].position == position) return k;
+  }
+  return fallback;
+}
+
 bool isEar(const std::vector<Vertex>& corners, const Vector3& previous,
            const Vector3& current, const Vector3& next) {
   const double angle =
@@ -79,12 +90,8 @@ std::vector<std::uint32_t> MeshResourceReader::triangulatePolygon(
       if (!isEar(corners, previous, current, next)) continue;
 
       appendMatches(corners, current, previous, next, indices);
-      for (std::size_t k = 0; k < remaining.size(); ++k) {
-        if (remaining[k].position == current) {
-          remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(k));
-          break;
-        }
-      }
+      const std::size_t removed = firstAtPosition(remaining, current, i);
+      remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(removed));
       foundEar = true;
       i = static_cast<std::size_t>(-1);  // restart the sweep at the first corner
     }

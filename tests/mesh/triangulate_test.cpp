@@ -1,4 +1,5 @@
 // Ear clipping of polygon faces.
+#include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -89,6 +90,17 @@ TEST(Triangulate, StuckAfterSomeEarsEndsAndKeepsThem) {
   const Indices indices = wavefront::MeshResourceReader().triangulatePolygon(polygon(
       {{0.5f, 1, 0}, {0, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {1, 0, 0}}));
   EXPECT_EQ(indices, (Indices{0, 1, 5}));
+}
+
+TEST(Triangulate, NanCornerEnds) {
+  // A NaN position equals no corner, not even its own; clipping it must
+  // still use it up instead of finding the same ear for ever.
+  const float nan = std::nanf("");
+  const Indices indices = wavefront::MeshResourceReader().triangulatePolygon(
+      polygon({{nan, 0, 0}, {2, 0, 0}, {3, 1.5f, 0}, {1, 3, 0}, {-1, 1.5f, 0}}));
+  // The NaN corner's triangle lists only its neighbours; the four corners
+  // left give two whole triangles.
+  EXPECT_EQ(indices, (Indices{1, 4, 1, 2, 4, 2, 3, 4}));
 }
 
 }  // namespace
