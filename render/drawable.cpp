@@ -59,6 +59,16 @@ GLint GLFWBufferSet::attributeLocation(const std::string& name) const {
   return found == attributeLocations_.end() ? -1 : found->second;
 }
 
+int GLFWBufferSet::attributeComponents(const std::string& name) const {
+  const auto found = attributeSizes_.find(name);
+  return found == attributeSizes_.end() ? 0 : found->second;
+}
+
+int GLFWBufferSet::attributeOffset(const std::string& name) const {
+  const auto found = attributeOffsets_.find(name);
+  return found == attributeOffsets_.end() ? 0 : found->second;
+}
+
 void GLFWBufferSet::bind() const {
   glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);

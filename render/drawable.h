@@ -61,7 +61,10 @@ class GLFWBufferSet {
   void upload() const;
   int indexCount() const { return indexCount_; }
 
+  // The registered layout of one attribute: -1 / 0 for names never added.
   GLint attributeLocation(const std::string& name) const;
+  int attributeComponents(const std::string& name) const;
+  int attributeOffset(const std::string& name) const;
 
  private:
   ProgramRegistry* registry_ = nullptr;
