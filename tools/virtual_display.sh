@@ -43,3 +43,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 wineserver -p
+
+# The first Wine process of a session starts Wine's background services, and
+# they inherit its standard handles: a test program started first would leave
+# its output pipe open (ctest's test discovery then waits for it until it times
+# out). Start them here, on /dev/null.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
