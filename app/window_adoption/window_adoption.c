@@ -76,6 +76,7 @@ GLFWAPI GLFWwindow* glfwAdoptNativeWindow(HWND handle, GLFWwindow* share)
     _GLFWctxconfig ctxconfig;
     _GLFWwndconfig wndconfig;
     _GLFWwindow* window;
+    WNDPROC windowProc;
 
     _GLFW_REQUIRE_INIT_OR_RETURN(NULL);
 
@@ -97,6 +98,16 @@ GLFWAPI GLFWwindow* glfwAdoptNativeWindow(HWND handle, GLFWwindow* share)
     if (!_glfwIsValidContextConfig(&ctxconfig))
         return NULL;
 
+    // Registered by glfwInit, so this only fails if something is badly wrong;
+    // a window left without any procedure would be far worse
+    windowProc = glfwWindowProc();
+    if (!windowProc)
+    {
+        _glfwInputErrorWin32(GLFW_PLATFORM_ERROR,
+                             "Win32: Failed to find the window procedure");
+        return NULL;
+    }
+
     window = calloc(1, sizeof(_GLFWwindow));
     window->next = _glfw.windowListHead;
     _glfw.windowListHead = window;
@@ -116,11 +127,11 @@ GLFWAPI GLFWwindow* glfwAdoptNativeWindow(HWND handle, GLFWwindow* share)
     // GLFW's window procedure finds its record through this property
     SetPropW(handle, L"GLFW", window);
 
-    // HACK: The pointer-sized variants: on 64-bit Windows a procedure address
-    //       does not fit the 32-bit value of GetWindowLongW/SetWindowLongW
+    // The pointer-sized calls: on 64-bit Windows a procedure address does not
+    // fit the 32-bit value of GetWindowLongW/SetWindowLongW
     window->win32.attached = GLFW_TRUE;
     window->win32.oldWndProc = (WNDPROC) GetWindowLongPtrW(handle, GWLP_WNDPROC);
-    SetWindowLongPtrW(handle, GWLP_WNDPROC, (LONG_PTR) glfwWindowProc());
+    SetWindowLongPtrW(handle, GWLP_WNDPROC, (LONG_PTR) windowProc);
 
     readNativeWindowState(window);
 
