@@ -163,4 +163,21 @@ TEST(SmokeFrames, DependOnlyOnTimeAndViewport) {
   EXPECT_FALSE(first == drawFrame(size, 42.5f));
 }
 
+// The frame's time is the GLFW clock, already running when the first frame comes.
+TEST(SmokeFrames, UpdateFrameTakesTheTimeFromTheClock) {
+  ASSERT_NE(sceneWindow(), nullptr);
+  ASSERT_TRUE(resizeTestWindow(sceneWindow(), 152, 112));
+  updateFrame();
+  const float first = shaderInputs->time();
+  EXPECT_GT(first, 0.0f);
+  EXPECT_LE(first, static_cast<float>(glfwGetTime()));
+
+  glfwSetTime(1000.0);
+  updateFrame();
+  EXPECT_GE(shaderInputs->time(), 1000.0f);
+  EXPECT_LT(shaderInputs->time(), 1010.0f);
+  EXPECT_EQ(shaderInputs->width(), 152.0f);
+  EXPECT_EQ(shaderInputs->height(), 112.0f);
+}
+
 }  // namespace
