@@ -2,7 +2,8 @@
 """A shader that does not compile: the compiler's log, then which stage failed,
 both in "Debug" boxes, then exit code 0 without a frame.
 
-    shader_failure_test.py <broken-vertex probe> <broken-fragment probe> <msgbox_tool.exe>
+    shader_failure_test.py <broken-vertex probe> <broken-fragment probe>
+                           <unterminated-vertex probe> <msgbox_tool.exe>
 """
 import os
 import subprocess
@@ -12,7 +13,7 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from wine_session import run  # noqa: E402
 
-BROKEN_VERTEX = BROKEN_FRAGMENT = MSGBOX = None
+BROKEN_VERTEX = BROKEN_FRAGMENT = UNTERMINATED = MSGBOX = None
 
 
 class ShaderFailureTest(unittest.TestCase):
@@ -45,7 +46,19 @@ class ShaderFailureTest(unittest.TestCase):
         self.assertIn("compiling vertex shader\ncompiling fragment shader", output)
         self.assertNotIn("frame drawn", output)
 
+    def test_shader_text_without_end_marker_is_not_compiled(self):
+        process = subprocess.Popen(["wine", UNTERMINATED], stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL)
+        self.addCleanup(lambda: process.poll() is None and process.kill())
+        code, text = run(["wine", MSGBOX, "wait", "Debug", "30000"], timeout=60)
+        self.assertEqual(code, 0, "no box about the unreadable shader")
+        self.assertEqual(text, "Failed to load shader")
+        output, _ = process.communicate(timeout=30)
+        self.assertEqual(process.returncode, 0)
+        self.assertNotIn(b"compiling", output)
+        self.assertNotIn(b"frame drawn", output)
+
 
 if __name__ == "__main__":
-    BROKEN_VERTEX, BROKEN_FRAGMENT, MSGBOX = sys.argv[1:4]
+    BROKEN_VERTEX, BROKEN_FRAGMENT, UNTERMINATED, MSGBOX = sys.argv[1:5]
     unittest.main(argv=[sys.argv[0], "-v"])
