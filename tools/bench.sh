@@ -4,13 +4,8 @@
 # a literal transcription, their ratio, and the largest channel difference.
 #   tools/bench.sh [rounds]
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${VELTRANE_BUILD:-$root/build}"
-cd "$root"
-
-cmake -S "$root" -B "$build/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" --target smoke_benchmark
+source "$(dirname "${BASH_SOURCE[0]}")/build_common.sh"
+build_windows smoke_benchmark
 
 export VELTRANE_SCREEN=1920x1080x24
 source tools/virtual_display.sh "$build/bench-state"

@@ -8,14 +8,8 @@
 # for a few seconds (VELTRANE_RUN_SECONDS, default 5), saves a screenshot to
 # build/veltrane-screenshot.png and is ended with a key press.
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${VELTRANE_BUILD:-$root/build}"
-cd "$root"
-
-bash tools/setup.sh
-cmake -S "$root" -B "$build/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" --target VeltraneScreensaver
+source "$(dirname "${BASH_SOURCE[0]}")/build_common.sh"
+build_windows VeltraneScreensaver
 scr="$build/windows/app/VeltraneScreensaver.scr"
 echo "built $scr"
 
