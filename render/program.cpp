@@ -51,19 +51,18 @@ GLuint GLFWProgram::compileStage(GLenum stage, const char* const* source,
 void GLFWProgram::use() const { glUseProgram(program_); }
 
 GLint GLFWProgram::uniformLocation(const char* name) {
-  const std::string key(name);
-  const auto found = locations_.find(key);
-  if (found != locations_.end()) return found->second;
-  const GLint location = glGetUniformLocation(program_, name);
-  locations_.emplace(key, location);
-  return location;
+  return cachedLocation(name, glGetUniformLocation);
 }
 
 GLint GLFWProgram::attribLocation(const char* name) {
+  return cachedLocation(name, glGetAttribLocation);
+}
+
+GLint GLFWProgram::cachedLocation(const char* name, LocationQuery query) {
   const std::string key(name);
   const auto found = locations_.find(key);
   if (found != locations_.end()) return found->second;
-  const GLint location = glGetAttribLocation(program_, name);
+  const GLint location = query(program_, name);
   locations_.emplace(key, location);
   return location;
 }

@@ -27,6 +27,10 @@ class GLFWProgram {
   GLint attribLocation(const char* name);
 
  private:
+  // glGetUniformLocation or glGetAttribLocation.
+  using LocationQuery = GLint(APIENTRY*)(GLuint program, const GLchar* name);
+
+  GLint cachedLocation(const char* name, LocationQuery query);
   GLuint compileStage(GLenum stage, const char* const* source, const char* failureText);
 
   char* vertexSource_ = nullptr;
