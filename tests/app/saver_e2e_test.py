@@ -84,6 +84,8 @@ class SaverTest(unittest.TestCase):
                 second = self.start(*args)
                 self.assertEqual(second.wait(10), 0)
                 self.assertEqual(len(windows_titled(TITLE)), 1)
+                self.assertEqual(run(["wine", MSGBOX, "list"])[1].strip(), "",
+                                 "the second process showed a message box")
         beside = self.start("/s")
         self.wait_for_windows(2)
         self.assertTrue(first.running())
