@@ -18,16 +18,12 @@
   X(PFNGLCREATEPROGRAMPROC, glCreateProgram)                       \
   X(PFNGLATTACHSHADERPROC, glAttachShader)                         \
   X(PFNGLLINKPROGRAMPROC, glLinkProgram)                           \
-  X(PFNGLGETPROGRAMIVPROC, glGetProgramiv)                         \
-  X(PFNGLGETPROGRAMINFOLOGPROC, glGetProgramInfoLog)               \
-  X(PFNGLDELETEPROGRAMPROC, glDeleteProgram)                       \
   X(PFNGLUSEPROGRAMPROC, glUseProgram)                             \
   X(PFNGLGETUNIFORMLOCATIONPROC, glGetUniformLocation)             \
   X(PFNGLGETATTRIBLOCATIONPROC, glGetAttribLocation)               \
   X(PFNGLUNIFORM1FPROC, glUniform1f)                               \
   X(PFNGLUNIFORMMATRIX4FVPROC, glUniformMatrix4fv)                 \
   X(PFNGLGENBUFFERSPROC, glGenBuffers)                             \
-  X(PFNGLDELETEBUFFERSPROC, glDeleteBuffers)                       \
   X(PFNGLBINDBUFFERPROC, glBindBuffer)                             \
   X(PFNGLBUFFERDATAPROC, glBufferData)                             \
   X(PFNGLENABLEVERTEXATTRIBARRAYPROC, glEnableVertexAttribArray)   \
